@@ -1,0 +1,17 @@
+find_package(GTest REQUIRED)
+find_package(benchmark REQUIRED)
+enable_testing()
+
+add_library(numbering STATIC ${NUMBERING_SOURCES})
+target_include_directories(numbering PUBLIC ${PROJECT_SOURCE_DIR})
+
+add_executable(numbering_tests tests/unit/sequence_text_test.cpp
+               tests/unit/digit_filter_test.cpp tests/unit/sequence_oracle_test.cpp)
+target_link_libraries(numbering_tests PRIVATE numbering GTest::gtest_main)
+add_test(NAME numbering_tests COMMAND numbering_tests)
+set_tests_properties(numbering_tests PROPERTIES LABELS unit)
+
+add_executable(sequence_text_bench tests/bench/sequence_text_bench.cpp)
+target_link_libraries(sequence_text_bench PRIVATE numbering benchmark::benchmark)
+
+include(cmake/fuzz.cmake)
