@@ -15,3 +15,14 @@ add_executable(sequence_text_bench tests/bench/sequence_text_bench.cpp)
 target_link_libraries(sequence_text_bench PRIVATE numbering benchmark::benchmark)
 
 include(cmake/fuzz.cmake)
+
+# The window-facing code, compiled against our own declarations of the
+# Windows API with the recording fake behind them.
+add_library(window_side STATIC ${WINDOW_SIDE_SOURCES} tests/fake/fake_windows.cpp)
+target_link_libraries(window_side PUBLIC numbering)
+
+add_executable(window_side_tests tests/unit/hotkey_paste_test.cpp
+               tests/unit/main_window_test.cpp tests/unit/number_field_filter_test.cpp)
+target_link_libraries(window_side_tests PRIVATE window_side GTest::gtest_main)
+add_test(NAME window_side_tests COMMAND window_side_tests)
+set_tests_properties(window_side_tests PROPERTIES LABELS unit)

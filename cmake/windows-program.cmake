@@ -1,8 +1,31 @@
 # The Windows program links no C or C++ runtime: everything it needs is its
 # own code and the three system DLLs.
+enable_language(RC)
+
 set(NO_RUNTIME_FLAGS -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
-    -fno-stack-protector -fno-threadsafe-statics)
+    -fno-stack-protector -fno-threadsafe-statics -ffunction-sections -fdata-sections)
 
 add_library(numbering STATIC ${NUMBERING_SOURCES})
 target_include_directories(numbering PUBLIC ${PROJECT_SOURCE_DIR})
 target_compile_options(numbering PRIVATE ${NO_RUNTIME_FLAGS})
+
+add_executable(zantopo WIN32
+  ${WINDOW_SIDE_SOURCES}
+  platform/entry_win.cpp
+  resources/zantopo.rc)
+target_link_libraries(zantopo PRIVATE numbering)
+target_compile_options(zantopo PRIVATE ${NO_RUNTIME_FLAGS})
+
+# i386 C names carry a leading underscore.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  set(ENTRY_SYMBOL _StartZantopo)
+else()
+  set(ENTRY_SYMBOL StartZantopo)
+endif()
+# The link line is set whole so that CMake adds no default libraries.
+set(CMAKE_CXX_STANDARD_LIBRARIES "")
+target_link_options(zantopo PRIVATE
+  -nostdlib -mwindows -s
+  -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0
+  -Wl,-e,${ENTRY_SYMBOL} -Wl,--gc-sections -Wl,--no-insert-timestamp)
+target_link_libraries(zantopo PRIVATE kernel32 user32 gdi32)
