@@ -26,3 +26,12 @@ add_executable(window_side_tests tests/unit/hotkey_paste_test.cpp
 target_link_libraries(window_side_tests PRIVATE window_side GTest::gtest_main)
 add_test(NAME window_side_tests COMMAND window_side_tests)
 set_tests_properties(window_side_tests PROPERTIES LABELS unit)
+
+# The shipped program's headers, imports and size; needs the Windows presets built.
+add_test(NAME program_binary COMMAND bash ${PROJECT_SOURCE_DIR}/tests/binary/check_binary.sh)
+set_tests_properties(program_binary PROPERTIES LABELS unit)
+add_test(NAME icon_matches_picture COMMAND python3 ${PROJECT_SOURCE_DIR}/scripts/make_icon.py --check)
+set_tests_properties(icon_matches_picture PROPERTIES LABELS unit)
+
+add_test(NAME lint COMMAND bash ${PROJECT_SOURCE_DIR}/tests/lint.sh)
+set_tests_properties(lint PROPERTIES LABELS lint)

@@ -29,3 +29,14 @@ target_link_options(zantopo PRIVATE
   -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0
   -Wl,-e,${ENTRY_SYMBOL} -Wl,--gc-sections -Wl,--no-insert-timestamp)
 target_link_libraries(zantopo PRIVATE kernel32 user32 gdi32)
+
+# Test tools for the end-to-end suite: ordinary console programs with the
+# runtime, run under Wine by the 64-bit build's tests only.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  foreach(tool target probe)
+    add_executable(e2e_${tool} tests/e2e/${tool}.cpp)
+    set_target_properties(e2e_${tool} PROPERTIES OUTPUT_NAME ${tool})
+    target_link_options(e2e_${tool} PRIVATE -static -s)
+    target_link_libraries(e2e_${tool} PRIVATE user32 gdi32)
+  endforeach()
+endif()

@@ -28,19 +28,19 @@ typedef void* HANDLE;
 typedef void* HGLOBAL;
 typedef void* HGDIOBJ;
 
-struct HWND__;
-struct HINSTANCE__;
-struct HDC__;
-struct HICON__;
-struct HBRUSH__;
-struct HMENU__;
-typedef HWND__* HWND;
-typedef HINSTANCE__* HINSTANCE;
-typedef HDC__* HDC;
-typedef HICON__* HICON;
-typedef HICON__* HCURSOR;
-typedef HBRUSH__* HBRUSH;
-typedef HMENU__* HMENU;
+struct HostWindow;
+struct HostModule;
+struct HostDeviceContext;
+struct HostIcon;
+struct HostBrush;
+struct HostMenu;
+typedef HostWindow* HWND;
+typedef HostModule* HINSTANCE;
+typedef HostDeviceContext* HDC;
+typedef HostIcon* HICON;
+typedef HostIcon* HCURSOR;
+typedef HostBrush* HBRUSH;
+typedef HostMenu* HMENU;
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
 

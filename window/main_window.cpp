@@ -46,16 +46,16 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
 // already in pixels: that is the strip's height users know.
 int MeasureClientHeight(LONG fontHeight, int pixelsPerInch) {
     // Unsigned, so that no font height can overflow the negation.
-    DWORD magnitude = fontHeight < 0 ? 0U - static_cast<DWORD>(fontHeight)
-                                     : static_cast<DWORD>(fontHeight);
+    DWORD magnitude =
+        fontHeight < 0 ? 0U - static_cast<DWORD>(fontHeight) : static_cast<DWORD>(fontHeight);
     return static_cast<int>(magnitude * static_cast<DWORD>(pixelsPerInch) / 72U);
 }
 
 void CreateFields(HWND parent) {
     HINSTANCE module = GetModuleHandleA(nullptr);
     for (int field = 0; field < FIELD_COUNT; ++field) {
-        FieldWindows[field] = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", FIELD_STYLE, 0, 0,
-                                              0, 0, parent, nullptr, module, nullptr);
+        FieldWindows[field] = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", FIELD_STYLE, 0, 0, 0, 0,
+                                              parent, nullptr, module, nullptr);
     }
 }
 

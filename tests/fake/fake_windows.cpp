@@ -10,8 +10,8 @@ World world;
 void Reset() {
     world.~World();
     new (&world) World();
-    world.metrics = {{SM_CXMAXIMIZED, 1032}, {SM_CYMAXIMIZED, 746}, {SM_CXFRAME, 4},
-                     {SM_CYFRAME, 4}};
+    world.metrics = {
+        {SM_CXMAXIMIZED, 1032}, {SM_CYMAXIMIZED, 746}, {SM_CXFRAME, 4}, {SM_CYFRAME, 4}};
 }
 
 HWND MakeWindow(const std::string& name, DWORD thread, const std::string& text) {
@@ -30,7 +30,7 @@ std::string NameOf(const void* handle) {
     if (handle == reinterpret_cast<const void*>(MODULE_HANDLE)) {
         return "module";
     }
-    for (const HWND__& window : world.windows) {
+    for (const HostWindow& window : world.windows) {
         if (&window == handle) {
             return window.name;
         }
@@ -107,7 +107,8 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style,
     if (procedure != nullptr && !world.createMainSucceeds) {
         return nullptr;
     }
-    std::string name = procedure != nullptr ? "main" : "field" + std::to_string(world.windows.size());
+    std::string name =
+        procedure != nullptr ? "main" : "field" + std::to_string(world.windows.size());
     HWND window = fake::MakeWindow(name, world.ownThread, Quote(title));
     window->className = className;
     window->style = style;

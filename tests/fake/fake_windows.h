@@ -12,7 +12,7 @@
 
 #include "platform/windows_api.h"
 
-struct HWND__ {
+struct HostWindow {
     std::string name;
     std::string className;
     std::string text;
@@ -44,7 +44,7 @@ struct Clipboard {
 
 struct World {
     std::vector<std::string> calls;
-    std::deque<HWND__> windows;  // deque: handles stay valid as it grows
+    std::deque<HostWindow> windows;  // deque: handles stay valid as it grows
     std::deque<Block> blocks;
     std::deque<MSG> queue;
     std::vector<WNDCLASSA> classes;

@@ -1,9 +1,10 @@
+#include "paste/hotkey_paste.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "paste/hotkey_paste.h"
 #include "tests/fake/fake_windows.h"
 #include "window/fields.h"
 
@@ -106,10 +107,10 @@ TEST(HotkeyPaste, OnePressInAnotherApplicationInOrder) {
 
 TEST(HotkeyPaste, FailuresAlongThePress) {
     const Calls clipboardTaken = {
-        "GlobalAlloc(0x42, 260)",  "GlobalLock(block1)",
-        "GlobalUnlock(block1)",    "OpenClipboard(main) = 1",
-        "EmptyClipboard()",        "SetClipboardData(1, block1) = taken",
-        "CloseClipboard()",        "SetWindowTextA(number, \"008\")",
+        "GlobalAlloc(0x42, 260)", "GlobalLock(block1)",
+        "GlobalUnlock(block1)",   "OpenClipboard(main) = 1",
+        "EmptyClipboard()",       "SetClipboardData(1, block1) = taken",
+        "CloseClipboard()",       "SetWindowTextA(number, \"008\")",
     };
     struct {
         const char* name;
@@ -117,51 +118,43 @@ TEST(HotkeyPaste, FailuresAlongThePress) {
         Calls calls;
         bool blockFreed;
     } const cases[] = {
-        {"no foreground window",
-         [] { fake::world.foreground = nullptr; },
+        {"no foreground window", [] { fake::world.foreground = nullptr; },
          Join({{"GetForegroundWindow() = null"},
                Calls(READ_FIELDS.begin() + 1, READ_FIELDS.end()),
                clipboardTaken,
                {"GetCurrentThreadId() = 11", "GetWindowThreadProcessId(null) = 0",
                 "AttachThreadInput(0, 11, 1) = 0"}}),
          false},
-        {"attach refused",
-         [] { fake::world.attachSucceeds = false; },
-         Join({READ_FIELDS, clipboardTaken,
+        {"attach refused", [] { fake::world.attachSucceeds = false; },
+         Join({READ_FIELDS,
+               clipboardTaken,
                {"GetCurrentThreadId() = 11", "GetWindowThreadProcessId(front) = 22",
                 "AttachThreadInput(22, 11, 1) = 0"}}),
          false},
-        {"no focused control",
-         [] { fake::world.focus = nullptr; },
-         Join({READ_FIELDS, clipboardTaken,
+        {"no focused control", [] { fake::world.focus = nullptr; },
+         Join({READ_FIELDS,
+               clipboardTaken,
                {"GetCurrentThreadId() = 11", "GetWindowThreadProcessId(front) = 22",
                 "AttachThreadInput(22, 11, 1) = 1", "SetForegroundWindow(front)",
                 "GetFocus() = null", "AttachThreadInput(22, 11, 0) = 1"}}),
          false},
         // Our text did not reach the clipboard: posting the key would paste
         // the old clipboard text, so no key goes out.
-        {"clipboard held by another program",
-         [] { fake::world.openSucceeds = false; },
+        {"clipboard held by another program", [] { fake::world.openSucceeds = false; },
          Join({READ_FIELDS,
                {"GlobalAlloc(0x42, 260)", "GlobalLock(block1)", "GlobalUnlock(block1)",
                 "OpenClipboard(main) = 0", "GlobalFree(block1)",
                 "SetWindowTextA(number, \"008\")"}}),
          true},
-        {"clipboard refuses the block",
-         [] { fake::world.setDataSucceeds = false; },
+        {"clipboard refuses the block", [] { fake::world.setDataSucceeds = false; },
          Join({READ_FIELDS,
                {"GlobalAlloc(0x42, 260)", "GlobalLock(block1)", "GlobalUnlock(block1)",
-                "OpenClipboard(main) = 1", "EmptyClipboard()",
-                "SetClipboardData(1, block1) = null", "CloseClipboard()", "GlobalFree(block1)",
-                "SetWindowTextA(number, \"008\")"}}),
+                "OpenClipboard(main) = 1", "EmptyClipboard()", "SetClipboardData(1, block1) = null",
+                "CloseClipboard()", "GlobalFree(block1)", "SetWindowTextA(number, \"008\")"}}),
          true},
-        {"block cannot be allocated",
-         [] { fake::world.allocSucceeds = false; },
-         Join({READ_FIELDS,
-               {"GlobalAlloc(0x42, 260)", "SetWindowTextA(number, \"008\")"}}),
-         false},
-        {"block cannot be locked",
-         [] { fake::world.lockSucceeds = false; },
+        {"block cannot be allocated", [] { fake::world.allocSucceeds = false; },
+         Join({READ_FIELDS, {"GlobalAlloc(0x42, 260)", "SetWindowTextA(number, \"008\")"}}), false},
+        {"block cannot be locked", [] { fake::world.lockSucceeds = false; },
          Join({READ_FIELDS,
                {"GlobalAlloc(0x42, 260)", "GlobalLock(block1)", "GlobalFree(block1)",
                 "SetWindowTextA(number, \"008\")"}}),
@@ -189,9 +182,8 @@ TEST(HotkeyPaste, OwnWindowInFrontPastesIntoTheFocusedWindowOnly) {
                             : focus == "main" ? desk.main
                                               : nullptr;
         PasteNextNumber(desk.main);
-        EXPECT_EQ(fake::TakeCalls(),
-                  (Calls{"GetForegroundWindow() = main", "GetFocus() = " + focus,
-                         "SendMessageA(" + focus + ", 0x302, 0, 0)"}));
+        EXPECT_EQ(fake::TakeCalls(), (Calls{"GetForegroundWindow() = main", "GetFocus() = " + focus,
+                                            "SendMessageA(" + focus + ", 0x302, 0, 0)"}));
         EXPECT_EQ(FieldWindows[FIELD_NUMBER]->text, "007");
         EXPECT_TRUE(fake::world.blocks.empty());
     }
@@ -202,7 +194,10 @@ TEST(HotkeyPaste, BlockIsAWholeFieldOrTheWholeText) {
         std::size_t prefixLength;
         SIZE_T blockSize;
     } const cases[] = {
-        {0, 260}, {257, 260}, {258, 260}, {259, 261},
+        {0, 260},
+        {257, 260},
+        {258, 260},
+        {259, 261},
     };
     for (const auto& row : cases) {
         // With the number "1", the paste text is one byte longer than the prefix.
@@ -218,8 +213,7 @@ TEST(HotkeyPaste, BlockIsAWholeFieldOrTheWholeText) {
     PasteNextNumber(desk.main);
     const fake::Block& block = fake::world.blocks.at(0);
     EXPECT_EQ(block.size, 778U);
-    EXPECT_EQ(TextIn(block),
-              std::string(259, 'P') + std::string(259, '0') + std::string(259, 'S'));
+    EXPECT_EQ(TextIn(block), std::string(259, 'P') + std::string(259, '0') + std::string(259, 'S'));
     EXPECT_EQ(FieldWindows[FIELD_NUMBER]->text, std::string(258, '0') + "1");
     EXPECT_EQ(fake::TakeCalls().back(), "PostMessageA(edit, 0x100, 0x56, 0)");
 }

@@ -1,3 +1,5 @@
+#include "window/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,7 +7,6 @@
 
 #include "tests/fake/fake_windows.h"
 #include "window/fields.h"
-#include "window/main_window.h"
 
 int WINAPI WinMain(HINSTANCE module, HINSTANCE previous, LPSTR commandLine, int show);
 
@@ -40,39 +41,66 @@ TEST(MainWindow, MessageTable) {
         Calls calls;
         LRESULT result;
     } const cases[] = {
-        {"create", WM_CREATE, 0, [] { return LPARAM{0}; },
+        {"create",
+         WM_CREATE,
+         0,
+         [] { return LPARAM{0}; },
          {"RegisterHotKey(main, 100, 0x2, 0x56)", "GetModuleHandleA(null)",
           "CreateWindowExA(0x200, EDIT, \"\", 0x54000180, 0, 0, 0, 0, main, null, module, null)",
           "CreateWindowExA(0x200, EDIT, \"\", 0x54000180, 0, 0, 0, 0, main, null, module, null)",
           "CreateWindowExA(0x200, EDIT, \"\", 0x54000180, 0, 0, 0, 0, main, null, module, null)",
           "DefWindowProcA(main, 0x1, 0, 0)"},
          DEFAULT},
-        {"destroy", WM_DESTROY, 0, [] { return LPARAM{0}; },
-         {"UnregisterHotKey(main, 100)", "PostQuitMessage(0)"}, 0},
-        {"close", WM_CLOSE, 0, [] { return LPARAM{0}; },
+        {"destroy",
+         WM_DESTROY,
+         0,
+         [] { return LPARAM{0}; },
+         {"UnregisterHotKey(main, 100)", "PostQuitMessage(0)"},
+         0},
+        {"close",
+         WM_CLOSE,
+         0,
+         [] { return LPARAM{0}; },
          {"DestroyWindow(main)", "UnregisterHotKey(main, 100)", "PostQuitMessage(0)",
           "DefWindowProcA(main, 0x10, 0, 0)"},
          DEFAULT},
-        {"number field loses the focus", WM_COMMAND, Notification(EN_KILLFOCUS),
+        {"number field loses the focus",
+         WM_COMMAND,
+         Notification(EN_KILLFOCUS),
          [] { return HandleOf(FIELD_NUMBER); },
          {"GetWindowTextA(number, 260)", "lstrlenA()", "SetWindowTextA(number, \"123\")",
           "DefWindowProcA(main, 0x111, 33554432, number)"},
          DEFAULT},
-        {"prefix field loses the focus", WM_COMMAND, Notification(EN_KILLFOCUS),
+        {"prefix field loses the focus",
+         WM_COMMAND,
+         Notification(EN_KILLFOCUS),
          [] { return HandleOf(FIELD_PREFIX); },
          {"DefWindowProcA(main, 0x111, 33554432, prefix)"},
          DEFAULT},
-        {"number field changes", WM_COMMAND, Notification(0x0300),
+        {"number field changes",
+         WM_COMMAND,
+         Notification(0x0300),
          [] { return HandleOf(FIELD_NUMBER); },
          {"DefWindowProcA(main, 0x111, 50331648, number)"},
          DEFAULT},
-        {"hot key with our window in front", WM_HOTKEY, 100, [] { return LPARAM{0x560002}; },
+        {"hot key with our window in front",
+         WM_HOTKEY,
+         100,
+         [] { return LPARAM{0x560002}; },
          {"GetForegroundWindow() = main", "GetFocus() = null", "SendMessageA(null, 0x302, 0, 0)",
           "DefWindowProcA(main, 0x312, 100, 5636098)"},
          DEFAULT},
-        {"paste on the main window", WM_PASTE, 0, [] { return LPARAM{0}; },
-         {"DefWindowProcA(main, 0x302, 0, 0)"}, DEFAULT},
-        {"paint", 0x000F, 0, [] { return LPARAM{0}; }, {"DefWindowProcA(main, 0xf, 0, 0)"},
+        {"paste on the main window",
+         WM_PASTE,
+         0,
+         [] { return LPARAM{0}; },
+         {"DefWindowProcA(main, 0x302, 0, 0)"},
+         DEFAULT},
+        {"paint",
+         0x000F,
+         0,
+         [] { return LPARAM{0}; },
+         {"DefWindowProcA(main, 0xf, 0, 0)"},
          DEFAULT},
     };
     for (const auto& row : cases) {
@@ -93,14 +121,14 @@ TEST(MainWindow, FieldsFillThirdsOfTheClientWidth) {
         HWND main = SetUpMainWindow();
         MainWndProc(main, WM_SIZE, 0, (21 << 16) | row.width);
         const int w = row.fieldWidth;
-        EXPECT_EQ(fake::TakeCalls(),
-                  (Calls{"MoveWindow(prefix, 0, 0, " + std::to_string(w) + ", 21, 1)",
-                         "MoveWindow(number, " + std::to_string(w) + ", 0, " +
-                             std::to_string(w) + ", 21, 1)",
-                         "MoveWindow(suffix, " + std::to_string(2 * w) + ", 0, " +
-                             std::to_string(w) + ", 21, 1)",
-                         "DefWindowProcA(main, 0x5, 0, " +
-                             std::to_string((21 << 16) | row.width) + ")"}))
+        EXPECT_EQ(
+            fake::TakeCalls(),
+            (Calls{"MoveWindow(prefix, 0, 0, " + std::to_string(w) + ", 21, 1)",
+                   "MoveWindow(number, " + std::to_string(w) + ", 0, " + std::to_string(w) +
+                       ", 21, 1)",
+                   "MoveWindow(suffix, " + std::to_string(2 * w) + ", 0, " + std::to_string(w) +
+                       ", 21, 1)",
+                   "DefWindowProcA(main, 0x5, 0, " + std::to_string((21 << 16) | row.width) + ")"}))
             << row.width;
     }
 }
@@ -124,8 +152,13 @@ TEST(MainWindow, ClientHeightFromSystemFont) {
         int pixelsPerInch;
         int clientHeight;
     } const cases[] = {
-        {16, 96, 21}, {-16, 96, 21}, {16, 120, 26}, {20, 120, 33}, {24, 144, 48},
-        {0, 96, 0},   {INT32_MIN, 1, 29826161},  // no overflow on the largest magnitude
+        {16, 96, 21},
+        {-16, 96, 21},
+        {16, 120, 26},
+        {20, 120, 33},
+        {24, 144, 48},
+        {0, 96, 0},
+        {INT32_MIN, 1, 29826161},  // no overflow on the largest magnitude
     };
     for (const auto& row : cases) {
         EXPECT_EQ(MeasureClientHeight(row.fontHeight, row.pixelsPerInch), row.clientHeight)
@@ -197,11 +230,11 @@ TEST(MainWindow, WinMainRunsUntilClosedAndEndsWithZero) {
     EXPECT_EQ(WinMain(reinterpret_cast<HINSTANCE>(fake::MODULE_HANDLE), nullptr, nullptr, 1), 0);
     Calls calls = fake::TakeCalls();
     Calls loop(calls.end() - 9, calls.end());
-    EXPECT_EQ(loop, (Calls{"UpdateWindow(main)", "GetMessageA(null, 0, 0)",
-                           "TranslateMessage(0x10)", "DispatchMessageA(0x10)",
-                           "DestroyWindow(main)", "UnregisterHotKey(main, 100)",
-                           "PostQuitMessage(0)", "DefWindowProcA(main, 0x10, 0, 0)",
-                           "GetMessageA(null, 0, 0)"}));
+    EXPECT_EQ(loop,
+              (Calls{"UpdateWindow(main)", "GetMessageA(null, 0, 0)", "TranslateMessage(0x10)",
+                     "DispatchMessageA(0x10)", "DestroyWindow(main)", "UnregisterHotKey(main, 100)",
+                     "PostQuitMessage(0)", "DefWindowProcA(main, 0x10, 0, 0)",
+                     "GetMessageA(null, 0, 0)"}));
 }
 
 TEST(MainWindow, WinMainWithoutAWindowEndsAtOnce) {

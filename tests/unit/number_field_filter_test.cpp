@@ -1,9 +1,10 @@
+#include "numbering/number_field_filter.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "numbering/number_field_filter.h"
 #include "tests/fake/fake_windows.h"
 
 namespace {
@@ -24,7 +25,10 @@ TEST(NumberFieldFilter, WritesBackOnlyWhenSomethingWasDropped) {
         {"a letter", "12a3", "123", true},
         {"no digit at all", "abc", "", true},
         {"full-width digits", "\x82\x50\x82\x51\x82\x52", "", true},
-        {"double-byte character between", "1\x88\x9f" "2", "12", true},
+        {"double-byte character between",
+         "1\x88\x9f"
+         "2",
+         "12", true},
         {"259 digits", std::string(259, '5'), std::string(259, '5'), false},
         {"digits beyond 259 bytes stay", std::string(300, '5'), std::string(300, '5'), false},
         {"a drop cuts the field to its first 259 bytes", std::string(258, '5') + "x" + "999",
