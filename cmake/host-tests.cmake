@@ -35,3 +35,9 @@ set_tests_properties(icon_matches_picture PROPERTIES LABELS unit)
 
 add_test(NAME lint COMMAND bash ${PROJECT_SOURCE_DIR}/tests/lint.sh)
 set_tests_properties(lint PROPERTIES LABELS lint)
+
+# The 64-bit program under Wine on a private display; needs the win64 preset built.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME e2e COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/e2e/test_e2e.py)
+set_tests_properties(e2e PROPERTIES LABELS e2e TIMEOUT 900
+  ENVIRONMENT "ZANTOPO_WIN64_BUILD=${PROJECT_SOURCE_DIR}/build/win64")

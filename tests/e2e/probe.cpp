@@ -74,7 +74,10 @@ BOOL CALLBACK PrintField(HWND field, LPARAM parentValue) {
                 static_cast<unsigned long>(GetWindowLongA(field, GWL_EXSTYLE)),
                 GetDlgCtrlID(field));
     PrintRect("rect", rect);
-    std::printf(" text=%s\n", TextOf(field).c_str());
+    GetWindowRect(field, &rect);
+    PrintRect("screen", rect);
+    std::printf(" modified=%d text=%s\n",
+                SendMessageA(field, EM_GETMODIFY, 0, 0) != 0 ? 1 : 0, TextOf(field).c_str());
     return TRUE;
 }
 
@@ -100,6 +103,9 @@ BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
                 static_cast<unsigned long>(GetClassLongA(window, GCL_STYLE)));
     PrintRect("outer", outer);
     PrintRect("client", client);
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    std::printf(" origin=%ld,%ld", origin.x, origin.y);
     std::printf(" visible=%d foreground=%d\n", IsWindowVisible(window) ? 1 : 0,
                 GetForegroundWindow() == window ? 1 : 0);
     EnumChildWindows(window, PrintField, reinterpret_cast<LPARAM>(window));

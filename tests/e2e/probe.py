@@ -15,11 +15,12 @@ def ints(text):
 
 
 class Probe:
-    def __init__(self, desktop):
+    def __init__(self, desktop, extra_env=None):
         self.desktop = desktop
+        self.extra_env = extra_env
 
     def _run(self, *args):
-        code, out = self.desktop.run("probe.exe", *args)
+        code, out = self.desktop.run("probe.exe", *args, extra_env=self.extra_env)
         if code != 0:
             raise AssertionError(f"probe {' '.join(args)} exited with {code}: {out}")
         return out
@@ -32,11 +33,13 @@ class Probe:
                 window = parse_fields(line)
                 window["outer"] = ints(window["outer"])
                 window["client"] = ints(window["client"])
+                window["origin"] = ints(window["origin"])
                 window["fields"] = []
                 found.append(window)
             elif line.startswith("field "):
                 field = parse_fields(line)
                 field["rect"] = ints(field["rect"])
+                field["screen"] = ints(field["screen"])
                 field["text"] = bytes.fromhex(field["text"])
                 found[-1]["fields"].append(field)
         for window in found:

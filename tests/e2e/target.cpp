@@ -3,7 +3,12 @@
 // WM_PASTE it receives. It never opens the clipboard: that would make the
 // utility's own OpenClipboard fail.
 //
-//   target.exe LOGFILE
+//   target.exe LOGFILE [paste]
+//
+// With "paste" it pastes on the utility's bare V key-down (lParam 0) as a
+// Windows application would: under Wine the attach and detach lose the Ctrl
+// key state, and a plain edit would type a "v". Pasting opens the clipboard,
+// so tests that press fast leave it off.
 //
 // Wine drops the foreground and focus of a thread whose input was attached
 // and detached, so while "keep front" is on (the default) the target takes
@@ -12,6 +17,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -21,6 +27,7 @@ HWND Edit;
 WNDPROC EditProcedure;
 FILE* Log;
 bool KeepFront = true;
+bool PasteMode = false;
 LARGE_INTEGER Frequency;
 
 double NowMilliseconds() {
@@ -41,6 +48,10 @@ void TakeFront() {
     }
 }
 
+bool IsUtilityKey(UINT message, WPARAM wParam, LPARAM lParam) {
+    return message == WM_KEYDOWN && wParam == 'V' && lParam == 0;
+}
+
 LRESULT CALLBACK LogEditMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const char* name = message == WM_KEYDOWN ? "WM_KEYDOWN"
                        : message == WM_CHAR  ? "WM_CHAR"
@@ -51,6 +62,11 @@ LRESULT CALLBACK LogEditMessage(HWND window, UINT message, WPARAM wParam, LPARAM
                      static_cast<unsigned long long>(wParam),
                      static_cast<unsigned long long>(lParam));
         std::fflush(Log);
+    }
+    if (PasteMode && IsUtilityKey(message, wParam, lParam)) {
+        SendMessageA(Edit, WM_PASTE, 0, 0);
+        SendMessageA(Edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("\r\n"));
+        return 0;
     }
     LRESULT result = CallWindowProcA(EditProcedure, window, message, wParam, lParam);
     if (message == WM_KEYDOWN) {
@@ -83,9 +99,10 @@ LRESULT CALLBACK TargetProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 int main(int argc, char** argv) {
     if (argc < 2 || (Log = std::fopen(argv[1], "w")) == nullptr) {
-        std::fprintf(stderr, "usage: target.exe LOGFILE\n");
+        std::fprintf(stderr, "usage: target.exe LOGFILE [paste]\n");
         return 2;
     }
+    PasteMode = argc > 2 && std::strcmp(argv[2], "paste") == 0;
     QueryPerformanceFrequency(&Frequency);
     HINSTANCE module = GetModuleHandleA(nullptr);
     WNDCLASSA windowClass = {};
@@ -108,7 +125,9 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
+        if (!(PasteMode && IsUtilityKey(msg.message, msg.wParam, msg.lParam))) {
+            TranslateMessage(&msg);
+        }
         DispatchMessageA(&msg);
     }
     std::fclose(Log);

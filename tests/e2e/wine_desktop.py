@@ -118,8 +118,10 @@ class Desktop:
         self.processes.append(process)
         return process
 
-    def run(self, program, *args, timeout=60):
-        result = subprocess.run([WINE, str(self.build / program), *args], env=self.env,
+    def run(self, program, *args, timeout=60, extra_env=None):
+        env = dict(self.env)
+        env.update(extra_env or {})
+        result = subprocess.run([WINE, str(self.build / program), *args], env=env,
                                 capture_output=True, text=True, timeout=timeout, check=False)
         return result.returncode, result.stdout
 
@@ -127,6 +129,9 @@ class Desktop:
         subprocess.run(["xdotool", *args], env=self.env, check=True, timeout=120,
                        stdout=subprocess.DEVNULL)
 
-    def screenshot(self, path):
-        subprocess.run(["import", "-window", "root", str(path)], env=self.env, check=True,
-                       timeout=60)
+    def screenshot(self, path, crop=None):
+        """The whole screen, or the part left, top, width, height of it."""
+        args = ["import", "-window", "root"]
+        if crop:
+            args += ["-crop", "{2}x{3}+{0}+{1}".format(*crop), "+repage"]
+        subprocess.run([*args, str(path)], env=self.env, check=True, timeout=60)
