@@ -17,7 +17,7 @@ target_link_libraries(zantopo PRIVATE numbering)
 target_compile_options(zantopo PRIVATE ${NO_RUNTIME_FLAGS})
 
 # i386 C names carry a leading underscore.
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(ENTRY_SYMBOL _StartZantopo)
 else()
   set(ENTRY_SYMBOL StartZantopo)
@@ -32,7 +32,7 @@ target_link_libraries(zantopo PRIVATE kernel32 user32 gdi32)
 
 # Test tools for the end-to-end suite: ordinary console programs with the
 # runtime, run under Wine by the 64-bit build's tests only.
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   foreach(tool target probe)
     add_executable(e2e_${tool} tests/e2e/${tool}.cpp)
     set_target_properties(e2e_${tool} PROPERTIES OUTPUT_NAME ${tool})
