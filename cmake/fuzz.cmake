@@ -18,6 +18,5 @@ add_custom_target(numbering_fuzz ALL DEPENDS ${FUZZ_BINARY})
 
 set(FUZZ_SECONDS 60 CACHE STRING "How long CTest runs the fuzz target")
 add_test(NAME numbering_fuzz
-         COMMAND ${FUZZ_BINARY} -max_total_time=${FUZZ_SECONDS} -max_len=1024
-                 -print_final_stats=1)
+         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/fuzz/run_fuzz.sh ${FUZZ_BINARY} ${FUZZ_SECONDS})
 set_tests_properties(numbering_fuzz PROPERTIES LABELS fuzz TIMEOUT 300)

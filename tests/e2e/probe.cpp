@@ -10,6 +10,11 @@
 //   probe.exe move HWND X Y W H       SetWindowPos from outside
 //   probe.exe post HWND MSG WPARAM    PostMessageA, e.g. WM_CLOSE
 //   probe.exe hotkey                  whether Ctrl+V can be registered now
+//   probe.exe launch EXE CLASS        milliseconds from CreateProcess until a
+//                                     window of CLASS exists; then closes it
+//   probe.exe watch HWND HEX          waits until the field's text changes,
+//                                     then until it is HEX; the milliseconds
+//                                     between the two
 //
 // Texts go in and out as hex so that every byte survives the trip.
 #include <windows.h>
@@ -76,8 +81,8 @@ BOOL CALLBACK PrintField(HWND field, LPARAM parentValue) {
     PrintRect("rect", rect);
     GetWindowRect(field, &rect);
     PrintRect("screen", rect);
-    std::printf(" modified=%d text=%s\n",
-                SendMessageA(field, EM_GETMODIFY, 0, 0) != 0 ? 1 : 0, TextOf(field).c_str());
+    std::printf(" modified=%d text=%s\n", SendMessageA(field, EM_GETMODIFY, 0, 0) != 0 ? 1 : 0,
+                TextOf(field).c_str());
     return TRUE;
 }
 
@@ -120,12 +125,13 @@ int PrintMetrics() {
     DeleteDC(screen);
     RECT adjusted = {0, 0, 200, 0};
     AdjustWindowRect(&adjusted, 0x80CE0000, FALSE);
-    std::printf("cxmaximized=%d cymaximized=%d cxframe=%d cyframe=%d fontheight=%ld "
-                "logpixelsy=%d adjust=%ld,%ld,%ld,%ld screen=%d,%d\n",
-                GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED),
-                GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME), font.lfHeight,
-                pixelsPerInch, adjusted.left, adjusted.top, adjusted.right, adjusted.bottom,
-                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    std::printf(
+        "cxmaximized=%d cymaximized=%d cxframe=%d cyframe=%d fontheight=%ld "
+        "logpixelsy=%d adjust=%ld,%ld,%ld,%ld screen=%d,%d\n",
+        GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED),
+        GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME), font.lfHeight, pixelsPerInch,
+        adjusted.left, adjusted.top, adjusted.right, adjusted.bottom, GetSystemMetrics(SM_CXSCREEN),
+        GetSystemMetrics(SM_CYSCREEN));
     return 0;
 }
 
@@ -135,8 +141,8 @@ int PrintClipboard() {
         return 1;
     }
     HANDLE data = GetClipboardData(CF_TEXT);
-    std::printf("owner=0x%llx", static_cast<unsigned long long>(
-                                    reinterpret_cast<UINT_PTR>(GetClipboardOwner())));
+    std::printf("owner=0x%llx",
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(GetClipboardOwner())));
     if (data == nullptr) {
         std::printf(" text=none\n");
     } else {
@@ -196,6 +202,60 @@ int TryHotkey() {
     return 0;
 }
 
+double Milliseconds() {
+    LARGE_INTEGER now;
+    LARGE_INTEGER frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+int TimeLaunch(const char* program, const char* className) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = std::string("\"") + program + "\"";
+    double started = Milliseconds();
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        std::printf("cannot start %s\n", program);
+        return 1;
+    }
+    HWND window = nullptr;
+    while ((window = FindWindowA(className, nullptr)) == nullptr) {
+        if (Milliseconds() - started > 60000) {
+            std::printf("no window\n");
+            return 1;
+        }
+        Sleep(1);
+    }
+    std::printf("startup_ms=%.2f\n", Milliseconds() - started);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    WaitForSingleObject(process.hProcess, 20000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 0;
+}
+
+int WatchField(HWND field, const std::string& expectedHex) {
+    std::printf("watching\n");
+    std::fflush(stdout);
+    std::string initial = TextOf(field);
+    while (TextOf(field) == initial) {
+        Sleep(1);
+    }
+    double first = Milliseconds();
+    while (TextOf(field) != expectedHex) {
+        if (Milliseconds() - first > 120000) {
+            std::printf("timeout text=%s\n", TextOf(field).c_str());
+            return 1;
+        }
+        Sleep(1);
+    }
+    std::printf("elapsed_ms=%.2f\n", Milliseconds() - first);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -232,6 +292,12 @@ int main(int argc, char** argv) {
                             static_cast<WPARAM>(Number(argv[4])), 0)
                    ? 0
                    : 1;
+    }
+    if (command == "launch" && argc == 4) {
+        return TimeLaunch(argv[2], argv[3]);
+    }
+    if (command == "watch" && argc == 4) {
+        return WatchField(Handle(argv[2]), argv[3]);
     }
     if (command == "hotkey") {
         return TryHotkey();

@@ -120,8 +120,8 @@ int main(int argc, char** argv) {
         SetWindowLongPtrA(Edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LogEditMessage)));
     SetTimer(MainWindow, KEEP_FRONT_TIMER, 20, nullptr);
     TakeFront();
-    std::printf("ready 0x%llx\n", static_cast<unsigned long long>(
-                                      reinterpret_cast<UINT_PTR>(MainWindow)));
+    std::printf("ready 0x%llx\n",
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(MainWindow)));
     std::fflush(stdout);
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
