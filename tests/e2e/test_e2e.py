@@ -5,7 +5,7 @@ from outside the utility.
 """
 import os
 import pathlib
-import shutil
+import signal
 import sys
 import time
 import unittest
@@ -35,8 +35,16 @@ SETTLE = 0.4  # how long to watch for keys that should not come
 DESKTOP = None
 
 
+def end_on_signal(*_):
+    if DESKTOP is not None:
+        DESKTOP.close()
+    os._exit(1)
+
+
 def setUpModule():
     global DESKTOP
+    # A time-out from CTest ends the run with SIGTERM: clean up all the same.
+    signal.signal(signal.SIGTERM, end_on_signal)
     DESKTOP = Desktop(BUILD).__enter__()
 
 
