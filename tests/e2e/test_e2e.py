@@ -98,10 +98,9 @@ class Session(unittest.TestCase):
         left, top, right, bottom = window["outer"]
         return right - left, bottom - top
 
-    def set_fields(self, window, prefix, number, suffix, probe=None):
-        probe = probe or self.probe
+    def set_fields(self, window, prefix, number, suffix):
         for field, text in zip(window["fields"], (prefix, number, suffix)):
-            probe.set_text(field["handle"], text)
+            self.probe.set_text(field["handle"], text)
 
     def number(self, handle):
         return self.probe.texts(handle)[1]
@@ -114,7 +113,7 @@ class Session(unittest.TestCase):
         self.desktop.xdotool("mousemove", str(x), str(y), "click", "1")
         time.sleep(0.2)
 
-    def click_field(self, window, index, probe=None):
+    def click_field(self, window, index):
         left, top, right, bottom = window["fields"][index]["screen"]
         self.click(right - 4, (top + bottom) // 2)
 
