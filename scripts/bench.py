@@ -15,20 +15,12 @@ import time
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
 from probe import Probe  # noqa: E402
+from target_log import read_v_keys  # noqa: E402
 from wine_desktop import Desktop, wait_for  # noqa: E402
 
 PRESSES = 300
 ROUNDS = 5
 LAUNCHES = 9
-
-
-def target_v_stamps(log):
-    stamps = []
-    for line in log.read_text().splitlines():
-        stamp, name, wparam, lparam = line.split()
-        if name == "WM_KEYDOWN" and int(wparam, 16) == 0x56:
-            stamps.append((float(stamp), int(lparam, 16)))
-    return stamps
 
 
 def linux_process(desktop, exe_name):
@@ -69,7 +61,7 @@ def measure_throughput(desktop, probe):
     press_rates, key_rates, delivered = [], [], []
     for _ in range(ROUNDS):
         probe.set_text(field, b"0")
-        before = len(target_v_stamps(log))
+        before = len(read_v_keys(log))
         watcher = desktop.start("probe.exe", "watch", hex(field), str(PRESSES).encode().hex())
         assert watcher.stdout.readline().strip() == "watching"
         desktop.xdotool("keydown", "ctrl", "key", "--delay", "0", *["v"] * PRESSES,
@@ -80,12 +72,12 @@ def measure_throughput(desktop, probe):
         assert probe.texts(window["handle"])[1] == str(PRESSES).encode()
         press_rates.append((PRESSES - 1) / (elapsed / 1000))
         time.sleep(1)
-        delivered.append(len(target_v_stamps(log)) - before)
+        delivered.append(len(read_v_keys(log)) - before)
 
-        before = len(target_v_stamps(log))
+        before = len(read_v_keys(log))
         desktop.xdotool("key", "--delay", "0", *["v"] * PRESSES)
-        wait_for(lambda: len(target_v_stamps(log)) - before >= PRESSES, 60, "plain keys")
-        stamps = [stamp for stamp, _ in target_v_stamps(log)[before:]]
+        wait_for(lambda: len(read_v_keys(log)) - before >= PRESSES, 60, "plain keys")
+        stamps = [stamp for stamp, _, _ in read_v_keys(log)[before:]]
         key_rates.append((PRESSES - 1) / ((stamps[-1] - stamps[0]) / 1000))
     utility.kill()
     target.kill()

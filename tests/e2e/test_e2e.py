@@ -12,6 +12,7 @@ import unittest
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 from probe import Probe  # noqa: E402
+from target_log import VK_V, read_v_keys  # noqa: E402
 from wine_desktop import Desktop, wait_for  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
@@ -20,7 +21,6 @@ SCREENSHOT = ROOT / "build" / "e2e-screenshot.png"
 
 WM_CLOSE = 0x0010
 WM_APP = 0x8000
-VK_V = 0x56
 MAIN_STYLE = 0x80CE0000
 WS_VISIBLE = 0x10000000
 WS_CLIPSIBLINGS = 0x04000000
@@ -140,16 +140,8 @@ class Session(unittest.TestCase):
     def keep_target_in_front(self, keep):
         self.probe.post(self.target, WM_APP, 1 if keep else 0)
 
-    def target_events(self):
-        events = []
-        for line in self.log_path.read_text().splitlines():
-            stamp, name, wparam, lparam = line.split()
-            events.append((float(stamp), name, int(wparam, 16), int(lparam, 16)))
-        return events
-
     def v_keys(self):
-        return [(w, l) for _, name, w, l in self.target_events()
-                if name == "WM_KEYDOWN" and w == VK_V]
+        return [(wparam, lparam) for _, wparam, lparam in read_v_keys(self.log_path)]
 
     def wait_v_keys(self, count):
         """The V keys once at least count have come and no more follow."""

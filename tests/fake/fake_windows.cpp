@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "window/fields.h"
+
 namespace fake {
 
 World world;
@@ -21,6 +23,15 @@ HWND MakeWindow(const std::string& name, DWORD thread, const std::string& text) 
     window->thread = thread;
     window->text = text;
     return window;
+}
+
+HWND MakeMainWindowWithFields(const std::string& prefix, const std::string& number,
+                              const std::string& suffix) {
+    HWND main = MakeWindow("main", world.ownThread);
+    FieldWindows[FIELD_PREFIX] = MakeWindow("prefix", world.ownThread, prefix);
+    FieldWindows[FIELD_NUMBER] = MakeWindow("number", world.ownThread, number);
+    FieldWindows[FIELD_SUFFIX] = MakeWindow("suffix", world.ownThread, suffix);
+    return main;
 }
 
 std::string NameOf(const void* handle) {

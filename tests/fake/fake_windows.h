@@ -77,6 +77,9 @@ extern World world;
 // Starts a fresh world with the worked example's metrics.
 void Reset();
 HWND MakeWindow(const std::string& name, DWORD thread, const std::string& text = "");
+// Our main window, and its three fields in FieldWindows, on our own thread.
+HWND MakeMainWindowWithFields(const std::string& prefix, const std::string& number,
+                              const std::string& suffix);
 std::string NameOf(const void* handle);
 // The calls logged since the last Reset or TakeCalls.
 std::vector<std::string> TakeCalls();

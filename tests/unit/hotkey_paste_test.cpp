@@ -12,7 +12,6 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-const DWORD OWN_THREAD = 11;
 const DWORD FRONT_THREAD = 22;
 
 struct Desk {
@@ -25,10 +24,7 @@ struct Desk {
 Desk SetUpDesk(const std::string& prefix, const std::string& number, const std::string& suffix) {
     fake::Reset();
     Desk desk;
-    desk.main = fake::MakeWindow("main", OWN_THREAD);
-    FieldWindows[FIELD_PREFIX] = fake::MakeWindow("prefix", OWN_THREAD, prefix);
-    FieldWindows[FIELD_NUMBER] = fake::MakeWindow("number", OWN_THREAD, number);
-    FieldWindows[FIELD_SUFFIX] = fake::MakeWindow("suffix", OWN_THREAD, suffix);
+    desk.main = fake::MakeMainWindowWithFields(prefix, number, suffix);
     desk.front = fake::MakeWindow("front", FRONT_THREAD);
     desk.edit = fake::MakeWindow("edit", FRONT_THREAD);
     fake::world.foreground = desk.front;

@@ -14,15 +14,10 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-const DWORD OWN_THREAD = 11;
-
 HWND SetUpMainWindow() {
     fake::Reset();
-    HWND main = fake::MakeWindow("main", OWN_THREAD);
+    HWND main = fake::MakeMainWindowWithFields("", "12a3", "");
     main->procedure = MainWndProc;
-    FieldWindows[FIELD_PREFIX] = fake::MakeWindow("prefix", OWN_THREAD);
-    FieldWindows[FIELD_NUMBER] = fake::MakeWindow("number", OWN_THREAD, "12a3");
-    FieldWindows[FIELD_SUFFIX] = fake::MakeWindow("suffix", OWN_THREAD);
     fake::world.foreground = main;
     return main;
 }
